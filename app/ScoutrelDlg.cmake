@@ -1,0 +1,11 @@
+# The main window and the start-up of the windowed program. Included from
+# app/CMakeLists.txt after the program target exists.
+add_library(scoutrel_mainwindow STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/LocaleText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScoutrelDlgButtonStates.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScoutrelDlgCountdown.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScoutrelDlgRows.cpp
+)
+target_include_directories(scoutrel_mainwindow PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(scoutrel_mainwindow PUBLIC scoutrel_core)
+target_link_libraries(scoutrel PRIVATE scoutrel_mainwindow)
