@@ -1,5 +1,13 @@
 #include "layout/XmlDocument.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
 namespace {
 
 // Entity references are resolved and white space in attribute values becomes
@@ -53,8 +61,50 @@ std::optional<std::string_view> XmlElement::GetAttribute(std::string_view name) 
     return std::nullopt;
 }
 
+// A file descriptor closed when it goes out of scope.
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 XmlLoadResult XmlDocument::LoadFile(const std::string& path) {
-    return Finish(document_.load_file(path.c_str(), kParseOptions));
+    // The file is read here rather than by the library: the library takes the
+    // size of whatever it opened from a seek to its end, which for a folder or
+    // a device is no size at all, and would then ask for an absurd amount of
+    // memory. Only regular files are read, and opening does not wait for the
+    // writer of a pipe.
+    const auto cannotOpen = [this](std::string description) {
+        document_.reset();
+        XmlLoadResult result;
+        result.status = XmlLoadResult::Status::CannotOpen;
+        result.description = std::move(description);
+        return result;
+    };
+    const FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0) return cannotOpen(std::strerror(errno));
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return cannotOpen(std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return cannotOpen("not a regular file");
+
+    std::vector<char> text(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+        const ssize_t got = ::read(file.get(), text.data() + filled, text.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return cannotOpen(std::strerror(errno));
+        if (got == 0) break;  // the file shrank while being read
+        filled += static_cast<std::size_t>(got);
+    }
+    return LoadBuffer(text.data(), filled);
 }
 
 XmlLoadResult XmlDocument::LoadBuffer(const void* data, std::size_t size) {
@@ -69,11 +119,8 @@ XmlLoadResult XmlDocument::Finish(const pugi::xml_parse_result& result) {
     document_.reset();
     loaded.description = result.description();
     loaded.offset = result.offset;
-    const bool cannotOpen = result.status == pugi::status_file_not_found ||
-                            result.status == pugi::status_io_error ||
-                            result.status == pugi::status_out_of_memory;
-    loaded.status = cannotOpen ? XmlLoadResult::Status::CannotOpen
-                               : XmlLoadResult::Status::NotWellFormed;
+    loaded.status = result.status == pugi::status_out_of_memory ? XmlLoadResult::Status::CannotOpen
+                                                                : XmlLoadResult::Status::NotWellFormed;
     return loaded;
 }
 
