@@ -157,12 +157,15 @@ std::optional<DeviceRecord> ParseSsdpMessage(std::string_view bytes, std::string
     SsdpFields f;
     char productPart[kProductPartSize] = {};
 
-    // Address: the host of the LOCATION URL, else the sender.
+    // Address: the host of the LOCATION URL, else the sender. The host is
+    // looked for within the LOCATION line only: a URL without a port must not
+    // borrow the ':' of a later header and make the address of a piece of it.
     const std::size_t location = msg.find(kTokenLocation);
     if (location != npos) {
-        const std::size_t host = FindAfter(msg, kTokenUrlHostStart, location + kTokenLocation.size());
+        const std::string_view upToLineEnd = msg.substr(0, msg.find(kLineEnd, location));
+        const std::size_t host = FindAfter(upToLineEnd, kTokenUrlHostStart, location + kTokenLocation.size());
         if (host == npos) return std::nullopt;
-        const std::size_t hostEnd = msg.find(kTokenUrlHostEnd, host);
+        const std::size_t hostEnd = upToLineEnd.find(kTokenUrlHostEnd, host);
         if (hostEnd == npos) return std::nullopt;
         f.ip = Between(msg, host, hostEnd);
     } else {
