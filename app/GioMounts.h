@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-// The URIs of the mounts in a "gio mount -l" listing, in listing order.
+// The URIs of the mounts in a "gio mount -l" listing that name a host (so
+// not those of local volumes), in listing order.
 std::vector<std::string> ParseGioMountUris(std::string_view listing);
 
 // The host of a URI "scheme://[user@]host[:port]/...", without the user part
