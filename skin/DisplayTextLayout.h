@@ -8,11 +8,14 @@
 // used as it stands.
 constexpr int DisplayTextMargin(int offset) { return offset == -1 ? 1 : offset; }
 
+// Width a shown scroll bar of the text control takes from the text.
+inline constexpr int kTextScrollBarWidth = 17;
+
 // Width the text wraps at. A shown vertical scroll bar of the text control
 // takes a further 17 pixels.
 constexpr int DisplayTextWrapWidth(int clientLeft, int clientRight, int marginX, bool scrollBarShown)
 {
-    return clientRight - 2 * marginX - clientLeft - (scrollBarShown ? 17 : 0);
+    return clientRight - 2 * marginX - clientLeft - (scrollBarShown ? kTextScrollBarWidth : 0);
 }
 
 // Width the pop-up tip of the task list wraps its text at, margins included.

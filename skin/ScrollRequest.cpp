@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+ScrollRequest ScrollRequestFromCode(int code)
+{
+    // The codes count up in the order of the enumeration.
+    if (code < 0 || code > static_cast<int>(ScrollRequest::EndScroll)) {
+        return ScrollRequest::EndScroll;
+    }
+    return static_cast<ScrollRequest>(code);
+}
+
 int RequestedScrollPosition(ScrollRequest request, const ScrollState& state)
 {
     switch (request) {

@@ -15,6 +15,10 @@ enum class ScrollRequest {
     EndScroll,
 };
 
+// The request of a scroll code (SB_LINEUP ... SB_ENDSCROLL, 0 to 8); an
+// unknown code asks for nothing (EndScroll).
+ScrollRequest ScrollRequestFromCode(int code);
+
 struct ScrollState {
     int minimum = 0;
     int maximum = 0;
