@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -54,7 +55,10 @@ protected:
         environment_.Set("SCOUTREL_BASE_DIR", base_);
         environment_.Set("LC_ALL", "C");
     }
-    void TearDown() override { std::system(("rm -rf '" + base_ + "'").c_str()); }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(base_, ignored);
+    }
 
     std::string ToolFolder() const { return base_ + "/ZelvoSearchTools"; }
     std::string PictureFolder() const { return ToolFolder() + "/Picture"; }
