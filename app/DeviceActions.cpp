@@ -57,9 +57,13 @@ std::string ReadWholeFile(const std::string& path) {
 
 }  // namespace
 
-std::string MakeWebPageUrl(const DeviceAddress& address) { return "http://" + address.text(); }
+std::string MakeWebPageUrl(const DeviceAddress& address) {
+    return "http://" + address.text();
+}
 
-std::string MakeShareRoot(const DeviceAddress& address) { return "smb://" + address.text() + "/"; }
+std::string MakeShareRoot(const DeviceAddress& address) {
+    return "smb://" + address.text() + "/";
+}
 
 bool OpenDeviceWebPage(std::string_view address, const ActionTools& tools) {
     const std::optional<DeviceAddress> checked = ValidateDeviceAddress(address);

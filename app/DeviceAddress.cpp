@@ -6,11 +6,17 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsAlnum(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+bool IsAlnum(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
 
-bool IsHostChar(char c) { return IsAlnum(c) || c == '-' || c == '_' || c == '.'; }
+bool IsHostChar(char c) {
+    return IsAlnum(c) || c == '-' || c == '_' || c == '.';
+}
 
 // Four parts, each 1..3 digits without a leading zero and at most 255. This is
 // stricter than what some address parsers accept (octal or hexadecimal parts,
@@ -48,8 +54,7 @@ std::optional<DeviceAddress> ValidateDeviceAddress(std::string_view text) {
 
 bool NamesHost(std::string_view text, std::string_view address) {
     if (address.empty()) return false;
-    for (std::size_t at = text.find(address); at != std::string_view::npos;
-         at = text.find(address, at + 1)) {
+    for (std::size_t at = text.find(address); at != std::string_view::npos; at = text.find(address, at + 1)) {
         const bool cleanBefore = at == 0 || !IsHostChar(text[at - 1]);
         const std::size_t end = at + address.size();
         bool cleanAfter = end == text.size() || !IsHostChar(text[end]);

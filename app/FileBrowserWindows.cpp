@@ -114,7 +114,9 @@ void SendCloseRequest(Display* display, Window root, Window window) {
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

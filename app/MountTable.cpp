@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsOctal(char c) { return c >= '0' && c <= '7'; }
+bool IsOctal(char c) {
+    return c >= '0' && c <= '7';
+}
 
 // Splits off the next field separated by spaces or tabs.
 std::string_view NextField(std::string_view& line) {

@@ -46,8 +46,8 @@ public:
         sigaddset(&defaults, SIGHUP);
         return posix_spawnattr_setsigmask(&attr_, &none) == 0 &&
                posix_spawnattr_setsigdefault(&attr_, &defaults) == 0 &&
-               posix_spawnattr_setflags(&attr_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK |
-                                                    POSIX_SPAWN_SETSIGDEF) == 0;
+               posix_spawnattr_setflags(
+                   &attr_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
     }
 
     // Standard input and error on /dev/null; standard output on the given
@@ -90,7 +90,9 @@ std::optional<pid_t> Start(const std::vector<std::string>& argv, int stdoutFd) {
 
 }  // namespace
 
-std::optional<pid_t> StartProcess(const std::vector<std::string>& argv) { return Start(argv, -1); }
+std::optional<pid_t> StartProcess(const std::vector<std::string>& argv) {
+    return Start(argv, -1);
+}
 
 std::optional<int> WaitForProcess(pid_t pid) {
     int status = 0;

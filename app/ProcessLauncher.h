@@ -26,5 +26,4 @@ std::optional<int> WaitForProcess(pid_t pid);
 // a pipe. Gives nothing when it could not be started, did not end within the
 // timeout (it is then killed), or wrote more than maxBytes.
 std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
-                                         std::chrono::milliseconds timeout,
-                                         std::size_t maxBytes = 1 << 20);
+                                         std::chrono::milliseconds timeout, std::size_t maxBytes = 1 << 20);

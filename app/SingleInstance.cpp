@@ -37,7 +37,9 @@ std::optional<AbstractAddress> MakeAddress(const std::string& name) {
     return result;
 }
 
-UniqueFd NewSocket() { return UniqueFd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)); }
+UniqueFd NewSocket() {
+    return UniqueFd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+}
 
 bool WriteAll(int fd, const void* data, std::size_t size) {
     const auto* bytes = static_cast<const char*>(data);
@@ -93,7 +95,8 @@ std::unique_ptr<SingleInstanceLock> SingleInstanceLock::Acquire(Outcome& outcome
         if (attempt > 0) std::this_thread::sleep_for(kAttemptPause);
         UniqueFd listener = NewSocket();
         if (!listener.valid()) return nullptr;
-        if (bind(listener.get(), reinterpret_cast<const sockaddr*>(&address->address), address->length) == 0) {
+        if (bind(listener.get(), reinterpret_cast<const sockaddr*>(&address->address), address->length) ==
+            0) {
             UniqueFd stopEvent(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
             if (listen(listener.get(), 16) != 0 || !stopEvent.valid()) return nullptr;
             outcome = Outcome::kFirstCopy;

@@ -26,9 +26,9 @@ std::string SingleInstanceName();
 class SingleInstanceLock {
 public:
     enum class Outcome {
-        kFirstCopy,          // this copy holds the lock
-        kAnotherCopyRuns,    // another copy holds it and was sent the raise message
-        kUnavailable,        // no socket could be made, or the holder could not be reached
+        kFirstCopy,        // this copy holds the lock
+        kAnotherCopyRuns,  // another copy holds it and was sent the raise message
+        kUnavailable,      // no socket could be made, or the holder could not be reached
     };
 
     // Takes the lock, or, when another copy holds it, sends that copy the

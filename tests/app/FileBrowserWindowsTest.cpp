@@ -108,7 +108,8 @@ protected:
 TEST_F(FileBrowserWindows, WindowsShowingTheDeviceAreAskedToClose) {
     const Window showsDevice = MakeWindow("nautilus", "Nautilus", "share on 198.18.0.1", "");
     const Window showsNeighbour = MakeWindow("nautilus", "Nautilus", "share on 198.18.0.12", "");
-    const Window legacyTitle = MakeWindow("org.gnome.Nautilus", "Org.gnome.Nautilus", "", "smb://198.18.0.1/share/");
+    const Window legacyTitle =
+        MakeWindow("org.gnome.Nautilus", "Org.gnome.Nautilus", "", "smb://198.18.0.1/share/");
     const Window upperCase = MakeWindow("THUNAR", "THUNAR", "198.18.0.1 - File Manager", "");
     const Window byInstanceOnly = MakeWindow("dolphin", "SomethingElse", "198.18.0.1", "");
     const Window terminal = MakeWindow("xterm", "XTerm", "ssh 198.18.0.1", "");

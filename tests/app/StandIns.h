@@ -86,7 +86,8 @@ private:
                << "line='" << name << "'\n"
                << "for a in \"$@\"; do line=\"$line <$a>\"; done\n"
                << "printf '%s\\n' \"$line\" >> '" << record_ << "'\n";
-        if (name == "gio") script << "if [ \"$1\" = mount ] && [ \"$2\" = -l ]; then cat '" << listing_ << "'; fi\n";
+        if (name == "gio")
+            script << "if [ \"$1\" = mount ] && [ \"$2\" = -l ]; then cat '" << listing_ << "'; fi\n";
         const std::string path = dir_ + "/" + name;
         WriteFile(path, script.str());
         chmod(path.c_str(), 0755);
