@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -95,7 +97,14 @@ XmlLoadResult XmlDocument::LoadFile(const std::string& path) {
     if (::fstat(file.get(), &info) != 0) return cannotOpen(std::strerror(errno));
     if (!S_ISREG(info.st_mode)) return cannotOpen("not a regular file");
 
-    std::vector<char> text(static_cast<std::size_t>(info.st_size));
+    std::vector<char> text;
+    try {
+        text.resize(static_cast<std::size_t>(info.st_size));
+    } catch (const std::bad_alloc&) {
+        return cannotOpen("the file is too large to be read");
+    } catch (const std::length_error&) {
+        return cannotOpen("the file is too large to be read");
+    }
     std::size_t filled = 0;
     while (filled < text.size()) {
         const ssize_t got = ::read(file.get(), text.data() + filled, text.size() - filled);
