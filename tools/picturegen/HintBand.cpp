@@ -25,7 +25,7 @@ void DrawBand(cairo_t* cr)
 
     // A light top edge, fading the same way, lifts the band off the body.
     PatternPtr edge(cairo_pattern_create_linear(0, 0, kBrushWidth, 0));
-    cairo_pattern_add_color_stop_rgba(edge.get(), 0.0, 1, 1, 1, 0.22);
+    cairo_pattern_add_color_stop_rgba(edge.get(), 0.0, 1, 1, 1, 0.16);
     cairo_pattern_add_color_stop_rgba(edge.get(), 1.0, 1, 1, 1, 0.0);
     cairo_set_source(cr, edge.get());
     cairo_rectangle(cr, 6, 0, kBrushWidth - 6, 1);

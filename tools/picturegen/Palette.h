@@ -33,9 +33,9 @@ inline constexpr Rgb kAccentDeep = FromBytes(0x1c, 0x78, 0xc4);
 inline constexpr Rgb kPanelShadow = FromBytes(0x0b, 0x12, 0x1a);
 inline constexpr Rgb kPanelFill = FromBytes(0xff, 0xff, 0xff);
 // List header, top to bottom.
-inline constexpr Rgb kHeaderTop = FromBytes(0x3a, 0x6c, 0x97);
-inline constexpr Rgb kHeaderBottom = FromBytes(0x26, 0x4f, 0x75);
-inline constexpr Rgb kHeaderHighlight = FromBytes(0x5b, 0x8d, 0xb8);
+inline constexpr Rgb kHeaderTop = FromBytes(0x31, 0x60, 0x8a);
+inline constexpr Rgb kHeaderBottom = FromBytes(0x21, 0x47, 0x6b);
+inline constexpr Rgb kHeaderHighlight = FromBytes(0x52, 0x84, 0xae);
 inline constexpr Rgb kHeaderSeparator = FromBytes(0x9c, 0xbd, 0xd8);
 // Countdown band.
 inline constexpr Rgb kHintBand = FromBytes(0x1d, 0x5a, 0x88);
