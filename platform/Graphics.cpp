@@ -40,6 +40,12 @@ void Graphics::ApplySmoothing() {
     cairo_set_antialias(cr_, smoothing_ == SmoothingMode::AntiAlias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
 }
 
+void Graphics::IntersectClip(const Rect& rect) {
+    if (!cr_) return;
+    cairo_rectangle(cr_, rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
+    cairo_clip(cr_);
+}
+
 void Graphics::FillRectangle(Argb color, int x, int y, int width, int height) {
     if (!cr_ || width <= 0 || height <= 0) return;
     SetSource(cr_, color);

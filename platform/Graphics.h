@@ -74,6 +74,9 @@ public:
     RectF MeasureString(std::string_view text, const Font& font, const RectF& layout,
                         const StringFormat& format = {});
 
+    // Restricts all later drawing to a rectangle (within the current clip).
+    void IntersectClip(const Rect& rect);
+
     cairo_t* Cairo() const { return cr_; }
 
 private:

@@ -61,7 +61,8 @@ Window* Host::WindowAt(Point screen) const {
             Window* hit = nullptr;
             const auto& kids = w->Children();
             for (auto k = kids.rbegin(); k != kids.rend(); ++k) {
-                if ((*k)->IsVisible() && (*k)->RectInParent().Contains(client)) {
+                if ((*k)->IsVisible() && (*k)->RectInParent().Contains(client) &&
+                    (*k)->Send(WM_NCHITTEST, 0, PackPoint(screen)) != HTTRANSPARENT) {
                     hit = *k;
                     break;
                 }

@@ -99,6 +99,7 @@ inline constexpr int NM_RETURN = -4;
 inline constexpr int LVN_ITEMCHANGED = -101;
 
 // Hit-test codes.
+inline constexpr int HTTRANSPARENT = -1;  // let the pointer through to what lies below
 inline constexpr int HTNOWHERE = 0;
 inline constexpr int HTCLIENT = 1;
 inline constexpr int HTCAPTION = 2;
