@@ -34,6 +34,11 @@ public:
     static BOOL RegisterCtrlClass(std::string_view className,
                                   std::function<std::unique_ptr<platform::Window>()> factory);
 
+    // Both texts: the window's own (one argument) and the drawn one with its
+    // offset (three).
+    using platform::Window::SetText;
+    using CBasicPropertyFrame::SetText;
+
     BOOL m_bHover = FALSE;
 
 protected:
