@@ -83,7 +83,7 @@ bool SendRaise(const AbstractAddress& address) {
 }  // namespace
 
 std::string SingleInstanceName() {
-    const char* name = std::getenv("SCOUTREL_INSTANCE_NAME");
+    const char* name = secure_getenv("SCOUTREL_INSTANCE_NAME");
     return (name != nullptr && name[0] != '\0') ? std::string(name) : std::string("Zelvo Roamvera");
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "TestDisplay.h"
 #include "app/DeviceActions.h"
 #include "app/FileBrowserWindows.h"
 
@@ -21,18 +22,17 @@ namespace {
 class FileBrowserWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        display_ = XOpenDisplay(nullptr);
+        display_ = OpenTestDisplay();
         if (display_ == nullptr) GTEST_SKIP() << "no X display";
         root_ = DefaultRootWindow(display_);
         clientList_ = XInternAtom(display_, "_NET_CLIENT_LIST", False);
         closeWindow_ = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
-        savedList_ = ReadClientList();
         XSelectInput(display_, root_, SubstructureNotifyMask);
     }
 
     void TearDown() override {
         if (display_ == nullptr) return;
-        WriteClientList(savedList_);
+        RemoveFromClientList(listed_);
         for (Window w : created_) XDestroyWindow(display_, w);
         XCloseDisplay(display_);
     }
@@ -75,11 +75,36 @@ protected:
         return list;
     }
 
-    void WriteClientList(const std::vector<Window>& list) {
-        std::vector<unsigned long> ids(list.begin(), list.end());
+    // Other tests may use the same display at the same time, so the list is
+    // only ever appended to (one request, atomic in the server) and the
+    // windows are taken out again with the server grabbed.
+    void AddToClientList(const std::vector<Window>& windows) {
+        std::vector<unsigned long> ids(windows.begin(), windows.end());
+        XChangeProperty(display_, root_, clientList_, XA_WINDOW, 32, PropModeAppend,
+                        reinterpret_cast<const unsigned char*>(ids.data()), static_cast<int>(ids.size()));
+        listed_.insert(listed_.end(), windows.begin(), windows.end());
+        XSync(display_, False);
+    }
+
+    void RemoveFromClientList(const std::vector<Window>& windows) {
+        XGrabServer(display_);
+        std::vector<unsigned long> ids;
+        for (Window w : ReadClientList()) {
+            if (std::find(windows.begin(), windows.end(), w) == windows.end()) ids.push_back(w);
+        }
         XChangeProperty(display_, root_, clientList_, XA_WINDOW, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(ids.data()), static_cast<int>(ids.size()));
+        XUngrabServer(display_);
         XSync(display_, False);
+    }
+
+    // Only the windows this test made, in the order given.
+    std::vector<unsigned long> OwnOnly(const std::vector<unsigned long>& windows) const {
+        std::vector<unsigned long> own;
+        for (unsigned long w : windows) {
+            if (std::find(created_.begin(), created_.end(), w) != created_.end()) own.push_back(w);
+        }
+        return own;
     }
 
     // The windows of this test for which a close request reached the root.
@@ -101,8 +126,8 @@ protected:
     Window root_ = 0;
     Atom clientList_ = None;
     Atom closeWindow_ = None;
-    std::vector<Window> savedList_;
     std::vector<Window> created_;
+    std::vector<Window> listed_;
 };
 
 TEST_F(FileBrowserWindows, WindowsShowingTheDeviceAreAskedToClose) {
@@ -120,12 +145,8 @@ TEST_F(FileBrowserWindows, WindowsShowingTheDeviceAreAskedToClose) {
     XDestroyWindow(display_, vanished);
     created_.erase(std::find(created_.begin(), created_.end(), vanished));
 
-    std::vector<Window> list = savedList_;
-    for (Window w : {showsDevice, showsNeighbour, legacyTitle, upperCase, byInstanceOnly, terminal,
-                     netTitleWins, vanished}) {
-        list.push_back(w);
-    }
-    WriteClientList(list);
+    AddToClientList({showsDevice, showsNeighbour, legacyTitle, upperCase, byInstanceOnly, terminal,
+                     netTitleWins, vanished});
     CloseRequests();  // drop what came before
     (void)notListed;
 
@@ -136,13 +157,14 @@ TEST_F(FileBrowserWindows, WindowsShowingTheDeviceAreAskedToClose) {
 }
 
 TEST_F(FileBrowserWindows, NothingIsAskedForAnotherDevice) {
-    const Window window = MakeWindow("nautilus", "Nautilus", "share on 198.18.0.12", "");
-    std::vector<Window> list = savedList_;
-    list.push_back(window);
-    WriteClientList(list);
+    // Addresses of their own, so that the test beside it, which may run at
+    // the same time on the same display, never sees these requests.
+    const Window window = MakeWindow("nautilus", "Nautilus", "share on 198.18.7.10", "");
+    AddToClientList({window});
     CloseRequests();
-    EXPECT_TRUE(RequestCloseFileBrowserWindows(display_, "198.18.0.1").empty());
-    EXPECT_EQ(RequestCloseFileBrowserWindows(display_, "198.18.0.12"), (std::vector<unsigned long>{window}));
+    EXPECT_TRUE(OwnOnly(RequestCloseFileBrowserWindows(display_, "198.18.7.1")).empty());
+    EXPECT_EQ(OwnOnly(RequestCloseFileBrowserWindows(display_, "198.18.7.10")),
+              (std::vector<unsigned long>{window}));
     EXPECT_EQ(CloseRequests(), (std::set<Window>{window}));
 }
 
