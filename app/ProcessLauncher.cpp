@@ -113,36 +113,64 @@ void ReapInBackground(pid_t pid) {
 std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
                                          std::chrono::milliseconds timeout, std::size_t maxBytes) {
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
+    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) return std::nullopt;
     UniqueFd readEnd(fds[0]);
     UniqueFd writeEnd(fds[1]);
+    // The child's end must block like any ordinary standard output.
+    if (fcntl(writeEnd.get(), F_SETFL, 0) != 0) return std::nullopt;
     const std::optional<pid_t> pid = Start(argv, writeEnd.get());
     writeEnd.reset();
     if (!pid) return std::nullopt;
 
+    // The output is complete at the end of the pipe, or once the program has
+    // ended and what it left in the pipe is read: a helper it started in the
+    // background may hold the pipe open long after.
     std::string output;
     bool complete = false;
+    bool overflow = false;
+    std::optional<int> status;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (true) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) break;
+    while (!complete && !overflow && std::chrono::steady_clock::now() < deadline) {
         pollfd p{readEnd.get(), POLLIN, 0};
-        const int ready = poll(&p, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) break;
-        char buffer[4096];
-        const ssize_t n = read(readEnd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            complete = n == 0;
+        if (poll(&p, 1, 20) < 0 && errno != EINTR) break;
+        bool ended = false;
+        if (!status) {
+            int raw = 0;
+            if (waitpid(*pid, &raw, WNOHANG) == *pid) {
+                status = raw;
+                ended = true;
+            }
+        }
+        while (true) {
+            char buffer[4096];
+            const ssize_t n = read(readEnd.get(), buffer, sizeof buffer);
+            if (n > 0) {
+                if (output.size() + static_cast<std::size_t>(n) > maxBytes) {
+                    overflow = true;
+                    break;
+                }
+                output.append(buffer, static_cast<std::size_t>(n));
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n == 0 || ended) complete = true;
             break;
         }
-        if (output.size() + static_cast<std::size_t>(n) > maxBytes) break;
-        output.append(buffer, static_cast<std::size_t>(n));
     }
-    if (!complete) kill(*pid, SIGKILL);
-    const std::optional<int> status = WaitForProcess(*pid);
-    if (!complete || !status) return std::nullopt;
+    // A program that closed its output but goes on is given what is left of
+    // the time, then ended.
+    while (!status && std::chrono::steady_clock::now() < deadline) {
+        int raw = 0;
+        if (waitpid(*pid, &raw, WNOHANG) == *pid) {
+            status = raw;
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    if (!status) {
+        kill(*pid, SIGKILL);
+        WaitForProcess(*pid);
+    }
+    if (!complete || overflow) return std::nullopt;
     return output;
 }

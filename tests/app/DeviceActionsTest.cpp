@@ -88,6 +88,19 @@ TEST(DeviceActions, MyStorageDeletesConnectionsThenMountsHighestFirstThenOpensTh
     }
 }
 
+TEST(DeviceActions, ListingIsReadWhenGioLeavesAHelperHoldingItsOutput) {
+    const StandIns standIns;
+    standIns.SetGioListing("Mount(0): share -> smb://198.18.0.1/share/\n");
+    standIns.LeaveGioHelperRunning();
+    const auto address = ValidateDeviceAddress("198.18.0.1");
+    ASSERT_TRUE(address);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(DeleteDeviceConnections(*address, standIns.Tools()));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+    EXPECT_EQ(standIns.WaitForRecorded(2),
+              (Lines{"gio <mount> <-l>", "gio <mount> <-u> <smb://198.18.0.1/share/>"}));
+}
+
 TEST(DeviceActions, FindDeviceDriveMappingsGivesTheLastMountedFirst) {
     const StandIns standIns;
     standIns.SetMountTable(kMountTable);

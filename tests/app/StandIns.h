@@ -52,6 +52,9 @@ public:
 
     void SetGioListing(const std::string& text) const { WriteFile(listing_, text); }
     void SetMountTable(const std::string& text) const { WriteFile(mountTable_, text); }
+    // Makes the gio stand-in leave a helper behind that keeps its output open
+    // for a few seconds, as a daemon started on demand might.
+    void LeaveGioHelperRunning() const { WriteScript("gio", "sleep 3 &\n"); }
 
     // The lines recorded so far.
     std::vector<std::string> Recorded() const {
@@ -80,7 +83,7 @@ private:
 
     // Each argument in angle brackets, so that spaces and empty arguments
     // show; the line is written with one append.
-    void WriteScript(const std::string& name) const {
+    void WriteScript(const std::string& name, const std::string& extra = "") const {
         std::ostringstream script;
         script << "#!/bin/sh\n"
                << "line='" << name << "'\n"
@@ -88,6 +91,7 @@ private:
                << "printf '%s\\n' \"$line\" >> '" << record_ << "'\n";
         if (name == "gio")
             script << "if [ \"$1\" = mount ] && [ \"$2\" = -l ]; then cat '" << listing_ << "'; fi\n";
+        script << extra;
         const std::string path = dir_ + "/" + name;
         WriteFile(path, script.str());
         chmod(path.c_str(), 0755);
