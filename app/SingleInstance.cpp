@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -118,7 +119,12 @@ SingleInstanceLock::SingleInstanceLock(UniqueFd listener, UniqueFd stopEvent)
 void SingleInstanceLock::StartListening(std::function<void()> onRaise) {
     if (thread_.joinable()) return;
     onRaise_ = std::move(onRaise);
-    thread_ = std::thread(&SingleInstanceLock::Listen, this);
+    try {
+        thread_ = std::thread(&SingleInstanceLock::Listen, this);
+    } catch (const std::system_error&) {
+        // Without a thread the lock still holds; later copies then end
+        // without this window coming to the front.
+    }
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
@@ -148,7 +154,11 @@ void SingleInstanceLock::Listen() {
         }
         std::uint32_t message = 0;
         if (ReadAll(peer.get(), &message, sizeof message) && message == kRaiseMainWindowMessage && onRaise_) {
-            onRaise_();
+            try {
+                onRaise_();
+            } catch (...) {
+                // A failing request must not end the listener, nor the program.
+            }
         }
     }
 }

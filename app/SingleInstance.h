@@ -40,6 +40,12 @@ public:
     // raise message received; it must only hand the request on (post message
     // 1124 to the main window), not touch the window itself. Messages sent
     // before this call wait in the socket's queue and are delivered then.
+    // Typical use at start-up:
+    //   auto lock = SingleInstanceLock::Acquire(outcome);
+    //   if (!lock) return 0;          // another copy was raised, or no lock
+    //   ... create the main window ...
+    //   lock->StartListening([&] { PostToMainWindow(1124); });
+    //   ... run the window; the lock goes after the window is gone ...
     void StartListening(std::function<void()> onRaise);
 
     // Stops the listener and closes the socket, which frees the name.
