@@ -116,7 +116,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // ---- Process ---------------------------------------------------------------
 
 Process Process::Start(const std::vector<std::string>& argv, const std::string& stdoutPath,
-                       const std::string& stderrPath, bool pipeStdout) {
+                       const std::string& stderrPath, bool pipeStdout, bool closeInherited) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     int pipeFds[2] = {-1, -1};
@@ -130,6 +130,7 @@ Process Process::Start(const std::vector<std::string>& argv, const std::string& 
     if (!stderrPath.empty())
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
+    if (closeInherited) posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     // Children start with the default dispositions whatever this process
     // inherited (a shell leaves SIGINT ignored for background commands).
     posix_spawnattr_t attr;

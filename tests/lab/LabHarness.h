@@ -59,9 +59,11 @@ public:
     Process() = default;
     // Starts argv[0] (searched in PATH) with stdout and stderr sent to the
     // given files (empty: inherited). With `pipeStdout` its stdout is a pipe
-    // read through ReadLine.
+    // read through ReadLine. The child gets only its standard streams:
+    // descriptors this process holds are closed in it unless
+    // `closeInherited` is false.
     static Process Start(const std::vector<std::string>& argv, const std::string& stdoutPath = {},
-                         const std::string& stderrPath = {}, bool pipeStdout = false);
+                         const std::string& stderrPath = {}, bool pipeStdout = false, bool closeInherited = true);
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
     Process(const Process&) = delete;
