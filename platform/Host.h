@@ -118,6 +118,10 @@ protected:
     virtual bool WaitForInput(std::optional<std::uint64_t> timeoutMs) = 0;
     // The window of this program under a screen point, deepest child first.
     Window* WindowAt(Point screen) const;
+    // A caption drag is under way.
+    bool IsDragging() const { return static_cast<bool>(drag_); }
+    // The window under the pointer at the last input.
+    Window* HotWindow() const { return hot_.Get(); }
 
 private:
     struct Timer {
