@@ -51,6 +51,7 @@ bool Window::CreateEx(std::string_view className, std::string_view text, Style s
 
 bool Window::Create(Window* parent, const Rect& rect, Style style, int controlId, std::string_view text) {
     if (created_) return false;
+    style = PreCreateStyle(style);
     if ((style & WS_CHILD) && (!parent || !parent->created_)) return false;
     if (className_.empty()) {
         className_ = std::string(DefaultClassName());

@@ -299,6 +299,9 @@ protected:
     virtual bool WantsDoubleClicks() const { return false; }
     // Called when a child leaves this window's children.
     virtual void OnChildRemoved(Window* child) { (void)child; }
+    // The style word a window is really created with; a class that always
+    // needs some bits (an owner-drawn button type) adds them here.
+    virtual Style PreCreateStyle(Style style) const { return style; }
     // The class name used by Create() when none was given.
     virtual std::string_view DefaultClassName() const { return classes::Window; }
 
