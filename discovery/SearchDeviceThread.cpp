@@ -16,6 +16,12 @@ using boost::asio::ip::udp;
 using LogSystem::WriteLog;
 using LogSystem::WriteLogPrecise;
 
+namespace {
+// True on a worker while it closes its own socket for a restart: that close
+// is not a stop request.
+thread_local bool restartingWorker = false;
+}  // namespace
+
 CSearchDeviceThread::CSearchDeviceThread() : socket(ioService) {}
 
 CSearchDeviceThread::~CSearchDeviceThread() { StopAndWaitForWorkers(); }
@@ -67,6 +73,7 @@ void CSearchDeviceThread::ResetLastDevice() {
 void CSearchDeviceThread::HandleReceiveInfo(const char*, std::int32_t, const char*) {}
 
 std::int32_t CSearchDeviceThread::SearchWorkThread() {
+    const unsigned stopsAtStart = nStopRequests.load();
     try {
         WriteLog("SendThread %d : Begin Search Device Work Thread  ", nPort.load());
         {
@@ -120,8 +127,13 @@ std::int32_t CSearchDeviceThread::SearchWorkThread() {
             }
         }
         if (bRetartSock && !bFinalStop) {
+            restartingWorker = true;
             ExitSearchThread();
+            restartingWorker = false;
             InitSearchThread();
+            // A stop that came from another thread while this worker ran (it
+            // may have crossed the restart) holds for the new socket too.
+            if (nStopRequests.load() != stopsAtStart) ExitSearchThread();
         }
         WriteLogPrecise("SendThread %d : Finish Search Device Work Thread  ", nPort.load());
     } catch (const std::exception& e) {
@@ -188,6 +200,7 @@ void CSearchDeviceThread::StopAndWaitForWorkers() {
 }
 
 void CSearchDeviceThread::ShutdownAndCloseSocket() {
+    if (!restartingWorker) ++nStopRequests;
     std::lock_guard<std::mutex> guard(socketLock);
     if (!socket.is_open()) return;
     boost::system::error_code ec;

@@ -106,6 +106,9 @@ private:
     void WorkerEnded();
     // Set only by the destructor: no restart may begin any more.
     std::atomic<bool> bFinalStop{false};
+    // Counts the stops (socket shutdowns) that did not come from a worker's
+    // own restart, so that a worker can tell a stop crossed its restart.
+    std::atomic<unsigned> nStopRequests{0};
     mutable std::mutex workerLock;
     mutable std::condition_variable workerEndedSignal;
     int nRunningWorkers = 0;

@@ -128,6 +128,35 @@ TEST_F(SearchWorker, EmptyDatagramRestartsTheSocketOnTheSamePort) {
     EXPECT_EQ(thread.RunningWorkers(), 1);
 }
 
+// Holds the restart's re-opening of the socket until the test lets it go.
+class GatedRestartThread : public CSearchDeviceMultiCommandThead {
+public:
+    void InitSearchThread() override {
+        if (starts++ > 0) {
+            restarting = true;
+            while (!released) std::this_thread::sleep_for(1ms);
+        }
+        CSearchDeviceMultiCommandThead::InitSearchThread();
+    }
+    std::atomic<int> starts{0};
+    std::atomic<bool> restarting{false};
+    std::atomic<bool> released{false};
+};
+
+TEST_F(SearchWorker, StopThatCrossesARestartStillStops) {
+    GatedRestartThread thread;
+    Start(thread, port);
+    Sender sender;
+    sender.Send("", port);
+    ASSERT_TRUE(WaitFor([&] { return thread.restarting.load(); }));
+    // The stop arrives while the worker is between closing and re-opening.
+    thread.ExitSearchThread();
+    thread.released = true;
+    ASSERT_TRUE(thread.WaitForWorkersToEnd(3s));
+    EXPECT_FALSE(thread.IsSocketOpen());
+    EXPECT_EQ(thread.starts.load(), 2);
+}
+
 TEST_F(SearchWorker, DatagramLongerThan1024BytesIsHandledAsItsFirst1024) {
     CSearchDeviceMultiCommandThead thread;
     Start(thread, port);
