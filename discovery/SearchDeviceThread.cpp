@@ -234,16 +234,23 @@ DeviceRecord CSearchDeviceThread::GetLastDevice() const {
     return lastDevice;
 }
 
+// Record equality looks at the texts only; a repeat must also be of the same
+// kind, or a goodbye that follows an alive or an answer of the same device
+// would be taken for a repeat and lost.
+static bool IsRepeatOf(const DeviceRecord& record, const DeviceRecord& last) {
+    return record == last && record.nType == last.nType;
+}
+
 bool CSearchDeviceThread::TakeIfNewDevice(const DeviceRecord& record) {
     std::lock_guard<std::mutex> guard(lastDeviceLock);
-    if (record == lastDevice) return false;
+    if (IsRepeatOf(record, lastDevice)) return false;
     lastDevice = record;
     return true;
 }
 
 bool CSearchDeviceThread::TakeIfNewDeviceElseReset(const DeviceRecord& record) {
     std::lock_guard<std::mutex> guard(lastDeviceLock);
-    if (record == lastDevice) {
+    if (IsRepeatOf(record, lastDevice)) {
         lastDevice = DeviceRecord();
         return false;
     }

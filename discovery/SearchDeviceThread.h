@@ -79,11 +79,12 @@ protected:
     void StopAndWaitForWorkers();
 
     // The last-device rules of the two parsers, each one atomic with
-    // respect to ResetLastDevice:
-    // true when `record` differs from lastDevice, which then becomes it.
+    // respect to ResetLastDevice. A repeat is a record with the same texts
+    // and the same type as lastDevice.
+    // True when `record` is no repeat; lastDevice then becomes it.
     bool TakeIfNewDevice(const DeviceRecord& record);
-    // Like TakeIfNewDevice, but an equal record resets lastDevice (so a run
-    // of identical messages is reported every second time).
+    // Like TakeIfNewDevice, but a repeat resets lastDevice (so a run of
+    // identical messages is reported every second time).
     bool TakeIfNewDeviceElseReset(const DeviceRecord& record);
 
     DeviceRecord lastDevice;

@@ -1,7 +1,8 @@
 // What the two parsers pass on, and what they log, for runs of answers: the
-// broadcast thread drops an answer equal to the last one it passed on; the
-// multicast thread drops it and forgets the last one, so a run of equal
-// messages is passed on every second time. No socket is opened here.
+// broadcast thread drops a repeat of the last answer it passed on (same
+// texts, same type); the multicast thread drops it and forgets the last one,
+// so a run of equal messages is passed on every second time. No socket is
+// opened here.
 #include <gtest/gtest.h>
 
 #include "DiscoveryTestSupport.h"
@@ -61,10 +62,12 @@ TEST_F(LastDeviceRules, BroadcastDropsWrongLengthSilentlyAndOtherCodesWithALine)
     EXPECT_TRUE(log.Contains("SendThread 1530 : Handle Broadcast Recive Information  *["));
     EXPECT_TRUE(log.Contains("SendThread 1530 : Recive IP : 198.18.7.7 is not Device *["));
     EXPECT_EQ(Reports::Get().Count(), 0u);
-    // The type byte changes nothing in the comparison: same text, same device.
+    // Same texts of another type are no repeat: the goodbye is passed on.
     Deliver(thread, reply);
     Deliver(thread, BroadcastReply("id=1&vendor=ZELVO", 4));
-    EXPECT_EQ(Reports::Get().Count(), 1u);
+    Deliver(thread, BroadcastReply("id=1&vendor=ZELVO", 4));
+    ASSERT_EQ(Reports::Get().Count(), 2u);
+    EXPECT_EQ(Reports::Get().Records().back().nType, 4u);
 }
 
 TEST_F(LastDeviceRules, MulticastRunOfEqualMessagesIsPassedOnEverySecondTime) {
@@ -80,18 +83,18 @@ TEST_F(LastDeviceRules, MulticastRunOfEqualMessagesIsPassedOnEverySecondTime) {
     EXPECT_EQ(log.CountOf("SendThread 1530 : Handle Mulitcast Recive Information  *["), 6u);
 }
 
-TEST_F(LastDeviceRules, MulticastComparesWithoutTheType) {
-    // A goodbye right after an alive of the same device is the same record
-    // as far as the comparison goes: it is taken for a repeat.
+TEST_F(LastDeviceRules, MulticastGoodbyeRightAfterAnAliveIsPassedOn) {
+    // The texts of an alive and a goodbye of one device are the same; the
+    // goodbye must not be taken for a repeat, or the device would stay listed.
     CSearchDeviceMulticastThread thread;
     Deliver(thread, SsdpNotify("dev-1", "ssdp:alive"));
     Deliver(thread, SsdpNotify("dev-1", "ssdp:byebye"));
-    EXPECT_EQ(Reports::Get().Count(), 1u);
-    EXPECT_TRUE(log.Contains("Fail : Old Device, type = 4 "));
-    // The next one goes through, since the repeat reset the last device.
-    Deliver(thread, SsdpNotify("dev-1", "ssdp:byebye"));
     ASSERT_EQ(Reports::Get().Count(), 2u);
     EXPECT_EQ(Reports::Get().Records().back().nType, RECORD_TYPE_BYEBYE);
+    // A repeated goodbye is a repeat like any other.
+    Deliver(thread, SsdpNotify("dev-1", "ssdp:byebye"));
+    EXPECT_EQ(Reports::Get().Count(), 2u);
+    EXPECT_TRUE(log.Contains("Fail : Old Device, type = 4 "));
 }
 
 TEST_F(LastDeviceRules, PerInterfaceThreadUsesTheSameParserAndRules) {
