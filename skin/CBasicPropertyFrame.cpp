@@ -139,6 +139,21 @@ void CBasicPropertyFrame::SetTextFont(const std::string& faceName, int size)
     m_pTextFont = std::make_unique<platform::Font>(faceName, static_cast<float>(size));
 }
 
+void CBasicPropertyFrame::CreateToolTip(Window* hCtrl, std::string_view text)
+{
+    if (hCtrl == nullptr) {
+        return;
+    }
+    auto tip = std::make_unique<platform::ToolTip>();
+    // A tooltip that cannot be made leaves the control without one.
+    if (!tip->Create(hCtrl)) {
+        return;
+    }
+    tip->Activate(true);
+    tip->AddTool(*hCtrl, std::string(text));
+    m_hToolTip = std::move(tip);
+}
+
 void CBasicPropertyFrame::CaptureBackground(DeviceContext& dc, Window* hCtrl, Window* hParent)
 {
     if (hCtrl == nullptr || hParent == nullptr || !dc.IsValid()) {

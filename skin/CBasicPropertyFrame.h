@@ -22,8 +22,8 @@
 #include "platform/Geometry.h"
 #include "platform/Graphics.h"
 #include "platform/Picture.h"
+#include "platform/ToolTip.h"
 #include "platform/Window.h"
-#include "platform/WindowRef.h"
 #include "skin/PaintMode.h"
 
 using COLORREF = platform::ColorRef;
@@ -98,9 +98,8 @@ public:
     platform::Point m_ptTextOffset{0, 0};
     platform::Rect m_rcLastClient{};
     BOOL m_bNotifySize = FALSE;
-    // The tooltip window belongs to the control it was made for and goes with
-    // it; the frame only refers to it.
-    platform::WindowRef m_hToolTip;
+    // The tooltip of the control it was made for; it goes with the control.
+    std::unique_ptr<platform::ToolTip> m_hToolTip;
 };
 
 // The font every frame starts with.

@@ -1,5 +1,7 @@
 #include "skin/TaskListRowGeometry.h"
 
+#include <algorithm>
+
 RowSpan TaskListRowSpan(int row, int singleSelection, int scrollPos, const TaskListMetrics& metrics)
 {
     RowSpan span;
@@ -54,4 +56,12 @@ int TaskListHitTestColumn(int x, int hScrollPos, const std::vector<int>& columnW
         start += width;
     }
     return kNoRow;
+}
+
+BandRect TaskListBandRect(int startX, int startY, int currentX, int currentY, int clientRight, int clientBottom,
+                          const TaskListMetrics& metrics)
+{
+    const int x = std::clamp(currentX, 0, std::max(0, clientRight));
+    const int y = std::clamp(currentY, metrics.headerHeight, std::max(metrics.headerHeight, clientBottom));
+    return BandRect{std::min(x, startX), std::min(y, startY), std::max(x, startX), std::max(y, startY)};
 }

@@ -23,3 +23,16 @@ int TaskListHitTestRow(int y, int scrollPos, int singleSelection, int itemCount,
 // The column under client x, with the columns starting at -hScrollPos; kNoRow
 // left of the first and past the last column.
 int TaskListHitTestColumn(int x, int hScrollPos, const std::vector<int>& columnWidths);
+
+struct BandRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The selection band from its start to the current point, with the current
+// point kept inside the client area's rows: 0 <= x <= clientRight and
+// headerHeight <= y <= clientBottom.
+BandRect TaskListBandRect(int startX, int startY, int currentX, int currentY, int clientRight, int clientBottom,
+                          const TaskListMetrics& metrics);

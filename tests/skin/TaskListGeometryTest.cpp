@@ -83,3 +83,29 @@ TEST(TaskListGeometryTest, HitTestColumnFollowsHorizontalScroll)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TaskListGeometryTest, BandKeepsTheCurrentPointInTheRows)
+{
+    const TaskListMetrics metrics;
+    struct Case {
+        int startX, startY, x, y;
+        BandRect expected;
+    };
+    const Case cases[] = {
+        {10, 40, 50, 90, {10, 40, 50, 90}},
+        {50, 90, 10, 40, {10, 40, 50, 90}},    // dragged up and left
+        {10, 40, -30, 5, {0, 20, 10, 40}},     // above the rows and left of the client
+        {10, 40, 900, 900, {10, 40, 300, 200}},
+    };
+    for (const Case& c : cases) {
+        const BandRect band = TaskListBandRect(c.startX, c.startY, c.x, c.y, 300, 200, metrics);
+        EXPECT_EQ(band.left, c.expected.left);
+        EXPECT_EQ(band.top, c.expected.top);
+        EXPECT_EQ(band.right, c.expected.right);
+        EXPECT_EQ(band.bottom, c.expected.bottom);
+    }
+}
+
+} // namespace

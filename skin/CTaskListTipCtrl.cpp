@@ -1,0 +1,7 @@
+#include "skin/CTaskListTipCtrl.h"
+
+int CTaskListTipCtrl::OnNcHitTest(platform::Point screenPoint)
+{
+    (void)screenPoint;
+    return platform::HTTRANSPARENT;
+}
