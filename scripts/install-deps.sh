@@ -13,7 +13,7 @@ packages=(
   libpugixml-dev
   # User interface: window system, drawing and text, fonts (CJK for the
   # Chinese and Japanese layouts).
-  libsdl2-dev libcairo2-dev libpango1.0-dev libx11-dev
+  libsdl2-dev libcairo2-dev libpango1.0-dev libx11-dev libxext-dev
   fonts-dejavu-core fonts-noto-cjk
   # Tests and benchmarks.
   libgtest-dev libgmock-dev libbenchmark-dev
