@@ -67,12 +67,9 @@ void CBasicButton::OnMouseLeave()
     platform::Button::OnMouseLeave();
 }
 
-int CBasicButton::OnCreate()
+platform::Style CBasicButton::PreCreateStyle(platform::Style style) const
 {
-    // Owner-drawn whatever type the layout's style gives: the low four bits
-    // then read 0xB for every style keyword a layout can use.
-    SetStyle(GetStyle() | platform::BS_OWNERDRAW);
-    return platform::Button::OnCreate();
+    return platform::Button::PreCreateStyle(style) | platform::BS_OWNERDRAW;
 }
 
 std::intptr_t CBasicButton::OnSetCheck(int state)

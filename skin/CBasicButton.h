@@ -40,8 +40,10 @@ public:
     BOOL m_bChecked = FALSE;
 
 protected:
-    // Every skinned button is owner-drawn, whatever style the layout gives.
-    int OnCreate() override;
+    // Every skinned button is owner-drawn, whatever style the layout gives:
+    // the owner-draw type is ORed in before the window is made, so the low
+    // four bits read 0xB for every style keyword a layout can use.
+    platform::Style PreCreateStyle(platform::Style style) const override;
     void OnMouseMove(std::uint32_t flags, platform::Point point) override;
     void OnMouseHover(std::uint32_t flags, platform::Point point) override;
     void OnMouseLeave() override;
