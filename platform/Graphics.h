@@ -21,14 +21,14 @@ enum class SmoothingMode { Default, HighSpeed, AntiAlias };
 enum class StringAlignment { Near, Center, Far };
 
 enum class StringTrimming {
-    None,          // lines that do not fit are cut off
+    Clip,          // lines that do not fit are cut off
     EllipsisWord,  // the last line that fits ends at a word boundary with "..."
 };
 
 struct StringFormat {
     StringAlignment alignment = StringAlignment::Near;      // horizontal
     StringAlignment lineAlignment = StringAlignment::Near;  // vertical
-    StringTrimming trimming = StringTrimming::None;
+    StringTrimming trimming = StringTrimming::Clip;
     bool noWrap = false;  // keep every paragraph on one line
 };
 

@@ -74,7 +74,7 @@ Rect ScrollBar::PartRect(Part part) const {
         case Part::Thumb: return span(t0, t1);
         case Part::PageForward: return span(t1, len - a);
         case Part::ArrowForward: return span(len - a, len);
-        case Part::None: break;
+        case Part::Nowhere: break;
     }
     return {};
 }
@@ -82,7 +82,7 @@ Rect ScrollBar::PartRect(Part part) const {
 ScrollBar::Part ScrollBar::PartAt(Point point) const {
     for (Part p : {Part::ArrowBack, Part::Thumb, Part::PageBack, Part::PageForward, Part::ArrowForward})
         if (PartRect(p).Contains(point)) return p;
-    return Part::None;
+    return Part::Nowhere;
 }
 
 void ScrollBar::Notify(int code, int position) {
@@ -110,7 +110,7 @@ void ScrollBar::OnLButtonDown(std::uint32_t flags, Point point) {
     (void)flags;
     lastPointer_ = point;
     pressed_ = PartAt(point);
-    if (pressed_ == Part::None) return;
+    if (pressed_ == Part::Nowhere) return;
     SetCapture();
     if (pressed_ == Part::Thumb) {
         dragging_ = true;
@@ -145,13 +145,13 @@ void ScrollBar::OnMouseMove(std::uint32_t flags, Point point) {
 
 void ScrollBar::OnLButtonUp(std::uint32_t flags, Point point) {
     (void)flags, (void)point;
-    if (pressed_ == Part::None) return;
+    if (pressed_ == Part::Nowhere) return;
     KillTimer(kRepeatTimer);
     ReleaseCapture();
     WindowRef self = Ref();
     bool wasDragging = dragging_;
     dragging_ = false;
-    pressed_ = Part::None;
+    pressed_ = Part::Nowhere;
     Invalidate();
     if (wasDragging) {
         Notify(SB_THUMBPOSITION, trackPos_);
@@ -162,7 +162,7 @@ void ScrollBar::OnLButtonUp(std::uint32_t flags, Point point) {
 
 void ScrollBar::OnTimer(std::uintptr_t id) {
     if (id != kRepeatTimer) return;
-    if (pressed_ == Part::None || dragging_) {
+    if (pressed_ == Part::Nowhere || dragging_) {
         KillTimer(kRepeatTimer);
         return;
     }

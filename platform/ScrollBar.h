@@ -40,7 +40,7 @@ public:
     int MaxPosition() const;
 
     // Parts along the bar, in client coordinates.
-    enum class Part { None, ArrowBack, PageBack, Thumb, PageForward, ArrowForward };
+    enum class Part { Nowhere, ArrowBack, PageBack, Thumb, PageForward, ArrowForward };
     Part PartAt(Point point) const;
     Rect PartRect(Part part) const;
 
@@ -67,7 +67,7 @@ private:
     int page_ = 0;
     int pos_ = 0;
     int trackPos_ = 0;
-    Part pressed_ = Part::None;
+    Part pressed_ = Part::Nowhere;
     bool dragging_ = false;
     int grabOffset_ = 0;
     Point lastPointer_;

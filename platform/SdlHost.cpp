@@ -1,13 +1,14 @@
 #include "platform/SdlHost.h"
 
 #include <SDL.h>
-#include <SDL_shape.h>
 #include <SDL_syswm.h>
 #include <cairo.h>
 
 #include <cstring>
 
 #include "platform/Picture.h"
+#include "platform/Region.h"
+#include "platform/X11Native.h"
 #include "platform/Window.h"
 
 namespace platform {
@@ -53,6 +54,9 @@ SDL_Surface* ViewOf(const Bitmap& bitmap) {
 SdlHost::SdlHost() {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The window surface must be the X window's own pixels: an accelerated
+    // one would recreate the native window for GL and lose its shape.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error_ = SDL_GetError();
         return;
@@ -80,21 +84,14 @@ void SdlHost::EnsureNative(Window& window) {
     Native& native = natives_[&window];
     if (native.sdl) return;
     Rect r = window.WindowRect();
-    int w = std::max(r.Width(), 1);
-    int h = std::max(r.Height(), 1);
-    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    // Every window is made shapeable, so a region can come at any time.
-    native.sdl = SDL_CreateShapedWindow(window.Text().c_str(), static_cast<unsigned>(std::max(r.left, 0)),
-                                        static_cast<unsigned>(std::max(r.top, 0)), w, h, flags);
-    native.shaped = native.sdl != nullptr;
-    if (!native.sdl) native.sdl = SDL_CreateWindow(window.Text().c_str(), r.left, r.top, w, h, flags);
+    native.sdl = SDL_CreateWindow(window.Text().c_str(), r.left, r.top, std::max(r.Width(), 1), std::max(r.Height(), 1),
+                                  SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     if (!native.sdl) {
         natives_.erase(&window);
         return;
     }
     SDL_SetWindowData(native.sdl, "platform.window", &window);
     ApplyShape(window, native);
-    SDL_SetWindowPosition(native.sdl, r.left, r.top);
 }
 
 void SdlHost::DestroyNative(Window& window) {
@@ -105,24 +102,17 @@ void SdlHost::DestroyNative(Window& window) {
 }
 
 void SdlHost::ApplyShape(Window& window, Native& native) {
-    if (!native.shaped || !native.sdl) return;
-    Rect r = window.WindowRect();
-    int w = std::max(r.Width(), 1);
-    int h = std::max(r.Height(), 1);
-    SDL_Surface* shape = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!shape) return;
-    SDL_LockSurface(shape);
-    const auto& region = window.GetRegion();
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(shape->pixels) + y * shape->pitch);
-        for (int x = 0; x < w; ++x) row[x] = (!region || region->Contains({x, y})) ? 0xFFFFFFFFu : 0x00000000u;
+    if (!native.sdl) return;
+    Rect whole{0, 0, std::max(window.WindowRect().Width(), 1), std::max(window.WindowRect().Height(), 1)};
+    std::vector<Rect> rects;
+    if (window.GetRegion()) {
+        platform::Region cut = *window.GetRegion();
+        cut.Intersect(whole);
+        rects = cut.Rects();
+    } else {
+        rects.push_back(whole);
     }
-    SDL_UnlockSurface(shape);
-    SDL_WindowShapeMode mode;
-    mode.mode = ShapeModeBinarizeAlpha;
-    mode.parameters.binarizationCutoff = 128;
-    SDL_SetWindowShape(native.sdl, shape, &mode);
-    SDL_FreeSurface(shape);
+    native.shaped = ApplyX11Shape(native.sdl, rects);
 }
 
 SDL_Window* SdlHost::NativeWindow(const Window& window) const {
@@ -159,10 +149,9 @@ void SdlHost::TopLevelShown(Window& window, bool shown) {
         if (SDL_Window* sdl = NativeWindow(window)) {
             PaintTopLevel(window);
             SDL_ShowWindow(sdl);
-            // Shapeable windows are made off screen; place it once mapped.
-            Rect r = window.WindowRect();
-            SDL_SetWindowPosition(sdl, r.left, r.top);
             SDL_RaiseWindow(sdl);
+            // What was presented before the window was mapped is lost.
+            Present(window);
         }
     } else if (SDL_Window* sdl = NativeWindow(window)) {
         SDL_HideWindow(sdl);
@@ -228,15 +217,18 @@ void SdlHost::UpdateCursor() {
 }
 
 void SdlHost::HandleEvent(const SDL_Event& e) {
+    // Event coordinates are relative to where the native window was when
+    // the event happened, which is where it was last placed.
+    // While a drag moves the window, events still on their way carry
+    // coordinates relative to an older place; the pointer's own screen
+    // position is asked of the server then.
     auto screenPoint = [this](std::uint32_t windowId, int x, int y) {
-        if (IsDragging()) {
-            int gx, gy;
-            SDL_GetGlobalMouseState(&gx, &gy);
-            return Point{gx, gy};
-        }
-        Window* w = WindowForId(windowId);
-        Point origin = w ? w->WindowRect().TopLeft() : Point{};
-        return Point{origin.x + x, origin.y + y};
+        SDL_Window* sdl = SDL_GetWindowFromID(windowId);
+        Point p;
+        if (IsDragging() && QueryX11Pointer(sdl, p)) return p;
+        int left = 0, top = 0;
+        if (sdl) SDL_GetWindowPosition(sdl, &left, &top);
+        return Point{left + x, top + y};
     };
     std::uint32_t keyFlags = KeyFlagsOf(static_cast<Uint16>(SDL_GetModState()));
     switch (e.type) {
@@ -266,6 +258,7 @@ void SdlHost::HandleEvent(const SDL_Event& e) {
             if (!w) break;
             switch (e.window.event) {
                 case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SHOWN:
                     Present(*w);
                     break;
                 case SDL_WINDOWEVENT_LEAVE:
