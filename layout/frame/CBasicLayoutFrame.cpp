@@ -71,10 +71,10 @@ static void CreateCtrlsOfClass(CBasicLayoutFrame& frame, std::string_view keywor
             ctrl->CreateEx(keyword, {}, record.dwStyle, rect, pParent, record.nCtrlID);
         }
 
-        if (properties & kSetBGImage) ctrl->SetBGImage(record.strBGPath, record.nBGStatusCount, 0, 0);
+        if (properties & kSetBGImage) ctrl->CBasicPropertyFrame::SetBGImage(record.strBGPath, record.nBGStatusCount, 0, 0);
         if (properties & kSetText) ctrl->CBasicPropertyFrame::SetText(record.strText, record.ptTextOffset.x, record.ptTextOffset.y);
-        if (properties & kSetTextFont) ctrl->SetTextFont(record.strFont, record.nFontSize);
-        if (properties & kSetTextColor) ctrl->SetTextColor(record.clrText);
+        if (properties & kSetTextFont) ctrl->CBasicPropertyFrame::SetTextFont(record.strFont, record.nFontSize);
+        if (properties & kSetTextColor) ctrl->CBasicPropertyFrame::SetTextColor(record.clrText);
         if (properties & kCreateToolTip) ctrl->CreateToolTip(ctrl.get(), record.strDiscrip);
         if (properties & kListFontAndColor) {
             if (platform::Font* font = frame.CreateLayoutFont(record.strFont, record.nFontSize)) ctrl->SetFont(font, true);
