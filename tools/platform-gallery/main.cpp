@@ -40,7 +40,7 @@ public:
         Argb bottom = disabled ? 0xFFB0B0B0 : pressed ? 0xFF174A85 : 0xFF2F6FC0;
         g.FillVerticalGradient(request.itemRect, top, bottom);
         g.DrawRectangle(0xFF1A3F6E, 0, 0, request.itemRect.Width() - 1, request.itemRect.Height() - 1);
-        StringFormat centred{StringAlignment::Center, StringAlignment::Center, StringTrimming::None, true};
+        StringFormat centred{StringAlignment::Center, StringAlignment::Center, StringTrimming::Clip, true};
         int shift = pressed ? 1 : 0;
         g.DrawString(Text(), FontOrDefault(), 0xFFFFFFFF,
                      RectF{static_cast<float>(shift), static_cast<float>(shift),
