@@ -23,7 +23,7 @@ void CSearchDeviceBroadcastThread::InitSearchThread() {
         SEARCH_LOG_STEP(kFunc);
         {
             std::lock_guard<std::mutex> guard(socketLock);
-            socket.open(udp::v4());
+            OpenSocketLocked();
         }
         SEARCH_LOG_STEP(kFunc);
         {

@@ -18,7 +18,7 @@ void CSearchDeviceMultiCommandThead::InitSearchThread() {
         bRetartSock = false;
         {
             std::lock_guard<std::mutex> guard(socketLock);
-            socket.open(udp::v4());
+            OpenSocketLocked();
             const unsigned short port = static_cast<unsigned short>(nPort.load());
             if (!strIP.empty()) {
                 const auto local = boost::asio::ip::make_address_v4(strIP);

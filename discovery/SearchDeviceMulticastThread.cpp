@@ -46,7 +46,7 @@ void CSearchDeviceMulticastThread::InitSearchThread() {
         SEARCH_LOG_STEP(kFunc);
         {
             std::lock_guard<std::mutex> guard(socketLock);
-            socket.open(udp::v4());
+            OpenSocketLocked();
         }
         SEARCH_LOG_STEP(kFunc);
         // The join comes before the bind; a failed join does not stop the

@@ -1,8 +1,11 @@
 #include "discovery/SearchDeviceThread.h"
 
 #include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <exception>
 #include <stdexcept>
 #include <string_view>
@@ -44,7 +47,7 @@ void CSearchDeviceThread::InitSearchThread() {
         SEARCH_LOG_STEP(kFunc);
         {
             std::lock_guard<std::mutex> guard(socketLock);
-            socket.open(udp::v4());
+            OpenSocketLocked();
             socket.bind(udp::endpoint(boost::asio::ip::address_v4::any(), static_cast<unsigned short>(nPort.load())));
         }
         SEARCH_LOG_STEP(kFunc);
@@ -197,6 +200,18 @@ void CSearchDeviceThread::StopAndWaitForWorkers() {
         bExitSock = true;
         ShutdownAndCloseSocket();
     } while (!WaitForWorkersToEnd(std::chrono::milliseconds(100)));
+}
+
+void CSearchDeviceThread::OpenSocketLocked() {
+    if (socket.is_open()) throw boost::system::system_error(boost::asio::error::already_open, "open");
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_UDP);
+    if (fd < 0) throw boost::system::system_error(errno, boost::system::system_category(), "open");
+    boost::system::error_code ec;
+    socket.assign(udp::v4(), fd, ec);
+    if (ec) {
+        ::close(fd);
+        throw boost::system::system_error(ec, "open");
+    }
 }
 
 void CSearchDeviceThread::ShutdownAndCloseSocket() {

@@ -69,6 +69,10 @@ protected:
     // Starts one detached worker on SearchWorkThread. Throws what the thread
     // start throws.
     void StartWorker();
+    // Opens the socket for IPv4 UDP, closed on exec so that programs the
+    // application starts do not keep the search ports bound. Call with
+    // socketLock held. Throws boost::system::system_error.
+    void OpenSocketLocked();
     // Closes the socket after shutting it down, so that a receive blocked on
     // it in the worker returns at once. Never throws.
     void ShutdownAndCloseSocket();

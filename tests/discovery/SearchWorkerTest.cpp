@@ -3,6 +3,8 @@
 // datagram, port retries and the per-interface port plan.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 #include <atomic>
 #include <chrono>
 #include <random>
@@ -237,6 +239,23 @@ TEST_F(SearchWorker, ResetWhileTheWorkerParsesIsSafe) {
     EXPECT_TRUE(WaitFor([] { return Reports::Get().Count() > 0; }));
     thread.ExitSearchThread();
     EXPECT_TRUE(thread.WaitForWorkersToEnd(2s));
+}
+
+TEST_F(SearchWorker, SocketsAreClosedOnExec) {
+    // Programs the application starts must not inherit the search sockets.
+    CSearchDeviceMultiCommandThead thread;
+    Start(thread, port);
+    int sockets = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const std::string target = std::filesystem::read_symlink(entry.path(), ec).string();
+        if (ec || !target.starts_with("socket:")) continue;
+        ++sockets;
+        const int fd = std::stoi(entry.path().filename().string());
+        EXPECT_TRUE(::fcntl(fd, F_GETFD) & FD_CLOEXEC) << "descriptor " << fd;
+    }
+    // The thread's socket and its worker's duplicate.
+    EXPECT_GE(sockets, 2);
 }
 
 TEST_F(SearchWorker, DestroyingARunningThreadWaitsForItsWorker) {
