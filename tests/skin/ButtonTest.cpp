@@ -134,6 +134,18 @@ TEST_F(ButtonTest, SetCheckChecksForOneAndTwoOnly)
     }
 }
 
+TEST_F(ButtonTest, DriftButtonTooltipShowsItsDescription)
+{
+    CDriftButton drift;
+    Make(drift, "DriftButton", 4, 2111);
+    drift.CreateToolTip(&drift, "Drift button");
+    ASSERT_TRUE(drift.m_hToolTip);
+    host.PointerMove(Screen(25, 24));
+    host.Advance(600);
+    EXPECT_TRUE(drift.m_hToolTip->IsShowing());
+    EXPECT_EQ(drift.m_hToolTip->ShownText(), "Drift button");
+}
+
 TEST_F(ButtonTest, StandardClickReachesTheParentAsCommand)
 {
     CStandardButton button;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/ScrollBar.h"
 #include "platform/WindowClass.h"
 #include "skin/CShowImageCtrl.h"
 #include "skin/CShowTextCtrl.h"
@@ -99,6 +100,50 @@ TEST_F(DisplayCtrlTest, TextWrapsWithinTheWidthLessBothMargins)
     EXPECT_FALSE(HasInk(Rect{81, 100, 100, 190}, 0xFFFFFFFF));
     // Several lines: ink further down than one line.
     EXPECT_TRUE(HasInk(Rect{20, 130, 80, 190}, 0xFFFFFFFF));
+}
+
+TEST_F(DisplayCtrlTest, HintTextLiesOverItsPicture)
+{
+    // The search hint: a 224-pixel picture from (0, 0) and the text from (15, 1).
+    CShowTextImageCtrl hint;
+    hint.m_nPaintMode = PAINT_BGCOLOR;
+    hint.m_clrBG = 0xFFFFFFFF;
+    hint.SetTextColor(0x000000);
+    hint.SetTextFont("DejaVu Sans", 11);
+    hint.SetText("Searching new devices, please wait", 15, 1);
+    ASSERT_TRUE(hint.CreateEx("ShowTextImageCtrl", "", platform::WS_CHILD | platform::WS_VISIBLE,
+                              Rect{0, 100, 280, 115}, &parent, 2106));
+    hint.SetBGImage(skintest::WriteStripPng("brush224.png", 1, 224, 14), 1, 0, 0);
+    hint.Invalidate();
+    Paint();
+    EXPECT_FALSE(HasInk(Rect{0, 100, 15, 114}, kStateColours[0]));
+    EXPECT_EQ(PixelOf(parent, 223, 100), kStateColours[0]);
+    EXPECT_EQ(PixelOf(parent, 224, 100), 0xFFFFFFFFu);
+    EXPECT_TRUE(HasInk(Rect{15, 101, 224, 114}, kStateColours[0]));
+}
+
+TEST_F(DisplayCtrlTest, ScrollModeMovesThroughTheCodeTable)
+{
+    CShowTextCtrl text;
+    ASSERT_TRUE(text.CreateEx("ShowTextCtrl", "", platform::WS_CHILD | platform::WS_VISIBLE, Rect{0, 0, 200, 100},
+                              &parent, 2102));
+    ASSERT_TRUE(text.m_wndVScroll->Create(&text, Rect{183, 0, 200, 100},
+                                          platform::WS_CHILD | platform::WS_VISIBLE | platform::SBS_VERT, 1));
+    text.m_bScrollMode = TRUE;
+    text.m_wndVScroll->SetScrollInfo(platform::ScrollInfo{platform::SIF_ALL, 0, 100, 10, 0, 0});
+    struct Case {
+        int code;
+        int position;
+    };
+    // The bar keeps its position within 0 .. 100 - (10 - 1).
+    const Case cases[] = {{platform::SB_LINEDOWN, 1},  {platform::SB_PAGEDOWN, 11}, {platform::SB_LINEUP, 10},
+                          {platform::SB_BOTTOM, 91},   {platform::SB_PAGEUP, 81},   {platform::SB_TOP, 0},
+                          {platform::SB_ENDSCROLL, 0}, {platform::SB_PAGEUP, 0}};
+    for (const Case& c : cases) {
+        text.Send(platform::WM_VSCROLL, platform::MakeWParam(static_cast<std::uint16_t>(c.code), 0),
+                  platform::ToParam(text.m_wndVScroll.get()));
+        EXPECT_EQ(text.m_wndVScroll->Position(), c.position) << c.code;
+    }
 }
 
 TEST_F(DisplayCtrlTest, MeasureTextExtentWrapsAt250LessMargins)
