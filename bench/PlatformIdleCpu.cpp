@@ -1,5 +1,6 @@
 // Processor time of an idle window: shows the benchmark dialog on the real
-// host (needs DISPLAY) and lets the loop wait for input for a few seconds,
+// host (needs DISPLAY), waits until it is up and painted, and then lets the
+// loop wait for input for a few seconds,
 // once without timers and once with a one-second timer running (as during
 // a search countdown), then prints the process's CPU time for each.
 //
@@ -26,16 +27,27 @@ class IdleDialog : public benchfixture::MainLikeDialog {
 public:
     IdleDialog(int seconds, bool ticking) : seconds_(seconds), ticking_(ticking) {}
     int ticks = 0;
+    // CPU time when the window was up and painted, and at the end.
+    double cpuAtStart = 0;
+    double cpuAtEnd = 0;
 
 protected:
     bool OnInitDialog() override {
         MainLikeDialog::OnInitDialog();
-        SetTimer(1, seconds_ * 1000);
-        if (ticking_) SetTimer(2, 1000);
+        SetTimer(3, 500);
         return true;
     }
     void OnTimer(std::uintptr_t id) override {
-        if (id == 1) EndDialog(IDOK);
+        if (id == 3) {
+            KillTimer(3);
+            cpuAtStart = CpuSeconds();
+            SetTimer(1, seconds_ * 1000);
+            if (ticking_) SetTimer(2, 1000);
+        }
+        if (id == 1) {
+            cpuAtEnd = CpuSeconds();
+            EndDialog(IDOK);
+        }
         if (id == 2) ++ticks;
     }
 
@@ -55,9 +67,8 @@ int main(int argc, char** argv) {
     }
     for (bool ticking : {false, true}) {
         IdleDialog dialog(seconds, ticking);
-        double before = CpuSeconds();
         dialog.DoModal();
-        double used = CpuSeconds() - before;
+        double used = dialog.cpuAtEnd - dialog.cpuAtStart;
         std::printf("idle %d s%s: %.1f ms CPU (%.3f %% of one core)\n", seconds,
                     ticking ? " with a 1 s timer" : "", used * 1000, used * 100 / seconds);
     }
