@@ -1,11 +1,18 @@
-// The real host on an X display (./test runs these under Xvfb): a shaped
-// borderless window shows its pixels only inside its region, a caption
-// press drags the native window, and Escape and Enter typed on the
-// keyboard end the modal loop. Input comes from xdotool, as a user's would.
+// The real host on an X display: a shaped borderless window shows its
+// pixels only inside its region, a caption press drags the native window,
+// and Escape and Enter typed on the keyboard end the modal loop. Input comes
+// from xdotool, as a user's would. Each test process starts an X server of
+// its own (Xvfb), so that moving the pointer disturbs no other window test
+// running beside it; without Xvfb it uses DISPLAY if there is one.
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <functional>
@@ -21,6 +28,51 @@ using namespace platform;
 namespace {
 
 constexpr Argb kRed = 0xFFFF0000;
+
+// An Xvfb server for this process; DISPLAY points at it while it runs.
+class PrivateDisplay {
+public:
+    bool Start() {
+        int fds[2];
+        if (pipe(fds) != 0) return false;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(fds[0]);
+            std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        if (pid_ < 0) {
+            close(fds[0]);
+            return false;
+        }
+        // The server writes its display number once it accepts clients.
+        std::string number;
+        pollfd p{fds[0], POLLIN, 0};
+        char c;
+        while (poll(&p, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        close(fds[0]);
+        if (number.empty()) {
+            Stop();
+            return false;
+        }
+        setenv("DISPLAY", (":" + number).c_str(), 1);
+        return true;
+    }
+    void Stop() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+        pid_ = -1;
+    }
+    ~PrivateDisplay() { Stop(); }
+
+private:
+    pid_t pid_ = -1;
+};
 
 // A red dialog that drags itself by its top band and runs a step from a
 // timer once it is on screen; a second timer ends it if nothing else does.
@@ -56,6 +108,12 @@ protected:
 
 class SdlHostTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() {
+        if (std::system("command -v Xvfb >/dev/null 2>&1") == 0) server.Start();
+    }
+    static void TearDownTestSuite() { server.Stop(); }
+    static inline PrivateDisplay server;
+
     void SetUp() override {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
         host = std::make_unique<SdlHost>();
