@@ -172,7 +172,9 @@ void CBasicPropertyFrame::DrawStatusImage(Graphics& g, int index, int x, int y)
     if (m_nStatusWidth == 0 || m_nImageHeight == 0) {
         UpdateImageMetrics(m_nStatusCount);
     }
-    if (!m_pBGImage || index < 0) {
+    // A state the strip does not have (a task status icon beyond a short
+    // strip) draws nothing rather than pixels from outside the picture.
+    if (!m_pBGImage || index < 0 || index >= m_nStatusCount) {
         return;
     }
     const Rect source = Rect::FromXywh(StatusSourceX(index, m_nStatusWidth), 0, m_nStatusWidth, m_nImageHeight);

@@ -74,7 +74,8 @@ public:
 
     // State `index` of the strip at m_ptImagePos, unscaled. The metrics are
     // computed first when a state would have no size (the picture may have
-    // been set before it could be measured). Nothing without a picture.
+    // been set before it could be measured). Nothing without a picture or
+    // for an index the strip does not have.
     void DrawStatusImage(platform::Graphics& g, int index, int x, int y);
     void DrawStatusImage(platform::Graphics& g, int index) { DrawStatusImage(g, index, m_ptImagePos.x, m_ptImagePos.y); }
     // Whether there is a text and a font it can be drawn with.

@@ -163,6 +163,11 @@ void CShowTaskListCtrl::UpdateScrollBars()
         return;
     }
     if (GetItemCount() == 0) {
+        // Back to the top as well, so rows added later are not drawn and
+        // hit-tested with a position that belonged to the old rows.
+        m_wndVScroll.SetPosition(0, false);
+        m_wndHScroll.SetPosition(0, false);
+        m_wndHeader.m_nClipOffset = 0;
         m_wndVScroll.Show(platform::SW_HIDE);
         m_wndHScroll.Show(platform::SW_HIDE);
         return;

@@ -165,6 +165,23 @@ TEST_F(DrawBackgroundTest, LayersWithoutTheWindowAreSkipped)
     EXPECT_FALSE(frame.m_dcBGSnapshot);
 }
 
+TEST_F(DrawBackgroundTest, StatesBeyondTheStripDrawNothing)
+{
+    CBasicPropertyFrame frame;
+    frame.SetBGImage(skintest::WriteStripPng("two5.png", 2, 5, 10), 2, 0, 0);
+    for (int index : {0, 1, 2, 6, -1}) {
+        platform::MemoryDC dc(20, 10);
+        dc.GetBitmap().Clear(kSentinel);
+        {
+            platform::Graphics g(dc);
+            frame.DrawStatusImage(g, index);
+        }
+        const Argb expected = index == 0 || index == 1 ? kStateColours[static_cast<std::size_t>(index)] : kSentinel;
+        EXPECT_EQ(dc.PixelAt(2, 5), expected) << index;
+        EXPECT_EQ(dc.PixelAt(7, 5), kSentinel) << index;  // one state wide, nothing more
+    }
+}
+
 class MoveWithParentTest : public skintest::SkinWindowTest {};
 
 TEST_F(MoveWithParentTest, ModesMoveStretchOrKeep)

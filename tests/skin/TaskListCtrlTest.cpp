@@ -140,6 +140,17 @@ TEST_F(TaskListCtrlTest, TallContentShowsOnlyTheVerticalBar)
     EXPECT_EQ(list.HitTestRow(Point{10, 25}), 4);
 }
 
+TEST_F(TaskListCtrlTest, EmptiedListStartsAgainAtTheTop)
+{
+    AddRows(10);
+    host.PointerWheel(-120, Screen(100, 100));
+    ASSERT_EQ(list.VerticalPosition(), 120);
+    list.DeleteAllItems();
+    list.UpdateScrollBars();
+    list.InsertItem(0, "new");
+    EXPECT_EQ(list.HitTestRow(Point{10, 25}), 0);
+}
+
 TEST_F(TaskListCtrlTest, ProgressCellFillsItsShareOfTheBar)
 {
     platform::Bitmap bar(100, 20);
