@@ -6,7 +6,8 @@
 // window (pseudo-transparency) and an optional tooltip.
 //
 // Texts are UTF-8 std::string here (the platform's text layout takes UTF-8)
-// where the original design kept UTF-16 strings; nothing else changes.
+// where the layout files' first platform kept UTF-16 strings; nothing
+// else changes.
 // Colours arrive as COLORREF (0x00BBGGRR, as the layout frame passes them)
 // and are kept as ARGB.
 #include <cstdint>
@@ -81,7 +82,7 @@ public:
     // Whether there is a text and a font it can be drawn with.
     bool HasDrawableText() const;
 
-    // Fields, in the order of the original design, with their initial values.
+    // Fields, with their initial values.
     std::unique_ptr<platform::MemoryDC> m_dcBGSnapshot;
     std::uint32_t m_nPaintMode = 0;
     ARGB m_clrBorder = 0xFFFFFFFF;

@@ -57,7 +57,7 @@ public:
     int VerticalPosition() const;
     int HorizontalPosition() const;
 
-    // Embedded parts and the state of the original design's fields. The
+    // Embedded parts, measures, colours and state. The
     // tip's own state (visible, shown, its cell and rest point) lives in
     // m_tipState.
     CShowTaskHeaderCtrl m_wndHeader;
