@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
 
 namespace {
@@ -48,6 +49,5 @@ int main(int argc, char** argv) {
         PrintUsage(stderr);
         return 2;
     }
-    PrintUsage(stdout);
-    return 0;
+    return RunDeviceFinderWindow();
 }
