@@ -17,6 +17,11 @@ bool Dialog::CreateAndInit(Window* owner) {
     Send(WM_INITDIALOG);
     if (!self || !IsCreated()) return false;
     if (visible && !ended_) Show(SW_SHOW);
+    // Keys go to the new dialog, not to a window it may have disabled.
+    if (self && !ended_ && IsVisible()) {
+        Window* focus = Window::Focus();
+        if (!focus || (focus != this && !IsAncestorOf(focus))) SetFocus();
+    }
     return true;
 }
 
@@ -36,6 +41,7 @@ int Dialog::DoModal(Window* owner) {
     if (ownerWasEnabled) owner->Enable(true);
     int result = result_;
     Destroy();
+    if (owner && owner->IsCreated() && !Window::Focus()) owner->SetFocus();
     return result;
 }
 

@@ -52,6 +52,18 @@ TEST(DialogKeys, KeysReachTheDialogThroughAFocusedChild) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
+TEST(DialogKeys, ModalDialogOverAFocusedOwnerStillHearsEscape) {
+    HeadlessHost host;
+    Dialog owner;
+    ASSERT_TRUE(owner.CreateModeless());
+    auto* ownerButton = owner.CreateChild(std::make_unique<Button>(), Rect{10, 10, 60, 30}, WS_VISIBLE, 3);
+    ownerButton->SetFocus();
+    Dialog inner;
+    host.Then([&] { host.KeyDown(VK_ESCAPE); });
+    EXPECT_EQ(inner.DoModal(&owner), IDCANCEL);
+    EXPECT_TRUE(owner.HasFocus()) << "the focus goes back to the owner";
+}
+
 TEST(DialogKeys, ModalLoopWithNothingLeftToDoEndsInsteadOfHanging) {
     HeadlessHost host;
     Dialog dialog;
