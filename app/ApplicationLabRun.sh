@@ -28,7 +28,12 @@ device_pids=()
 xvfb_pid=
 program_pid=
 cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    if [ -n "$program_pid" ]; then
+        kill "$program_pid" 2>/dev/null
+        for _ in $(seq 30); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$program_pid" 2>/dev/null
+        wait "$program_pid" 2>/dev/null
+    fi
     for pid in "${device_pids[@]}"; do kill "$pid" 2>/dev/null; done
     for pid in "${device_pids[@]}"; do wait "$pid" 2>/dev/null; done
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -89,7 +94,7 @@ for _ in $(seq 150); do
     sleep 0.1
 done
 sleep 0.5
-shot="$here/build/lab-screenshot.png"
+shot="$(dirname "$bin")/lab-screenshot.png"
 if ! "$bin/scoutrel-screenshot" "$shot"; then
     echo "run --lab: no screenshot could be taken" >&2
     exit 1
