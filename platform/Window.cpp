@@ -373,6 +373,8 @@ Window* Window::Capture() { return Host::Current().Capture(); }
 bool Window::TrackMouse(std::uint32_t flags, int hoverMs) {
     return created_ && GetHost().TrackMouse(*this, flags, hoverMs);
 }
+Point Window::PointerInClient() const { return ScreenToClient(Host::Current().PointerPosition()); }
+
 void Window::BringToFront() {
     if (created_) GetHost().TopLevelRaised(*TopLevel());
 }

@@ -181,6 +181,8 @@ public:
     // (TME_HOVER) and for one WM_MOUSELEAVE when it leaves (TME_LEAVE).
     // When the pointer is not over the window, WM_MOUSELEAVE comes at once.
     bool TrackMouse(std::uint32_t flags, int hoverMs);
+    // Where the pointer is, in this window's client coordinates.
+    Point PointerInClient() const;
     // Raises the top-level window to the front of the screen.
     void BringToFront();
     void SetIcon(const Picture* icon);

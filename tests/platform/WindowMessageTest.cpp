@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "platform/Graphics.h"
 #include "platform/HeadlessHost.h"
@@ -141,6 +142,67 @@ TEST_F(WindowTreeTest, InvalidatingAParentRepaintsItsChildrenOverIt) {
     child->Invalidate();
     host.Pump();
     EXPECT_EQ(child->paints, before + 2);
+}
+
+// A dialog whose button destroys the whole dialog from inside the click.
+class SelfClosingDialog : public Dialog {
+public:
+    bool destroyed = false;
+
+protected:
+    bool OnCommand(int id, int, Window*) override {
+        if (id == 5) Destroy();
+        return true;
+    }
+    void OnDestroy() override { destroyed = true; }
+};
+
+TEST(WindowLifetime, ButtonThatDestroysItsDialogFromTheClickIsSafe) {
+    HeadlessHost host;
+    SelfClosingDialog dialog;
+    ASSERT_TRUE(dialog.CreateModeless());
+    auto* button = dialog.CreateChild(std::make_unique<Button>(), Rect{10, 10, 60, 30}, WS_VISIBLE, 5);
+    Point p = button->ClientToScreen(Point{5, 5});
+    host.PointerMove(p);
+    host.PointerButton(MouseButton::Left, true, p);
+    host.PointerButton(MouseButton::Left, false, p);
+    host.Pump();
+    EXPECT_TRUE(dialog.destroyed);
+    EXPECT_FALSE(dialog.IsCreated());
+    EXPECT_TRUE(dialog.Children().empty());
+    // Input to where the dialog was reaches nothing and does not crash.
+    host.PointerMove(p);
+    host.Pump();
+}
+
+TEST(WindowLifetime, DeletingAParentObjectDestroysTheWindowsOfItsChildren) {
+    HeadlessHost host;
+    Window child;
+    {
+        Dialog dialog;
+        ASSERT_TRUE(dialog.CreateModeless());
+        ASSERT_TRUE(child.Create(&dialog, Rect{0, 0, 10, 10}, WS_CHILD | WS_VISIBLE));
+        EXPECT_EQ(child.Parent(), &dialog);
+    }
+    EXPECT_FALSE(child.IsCreated()) << "the caller's object survives, its window does not";
+    EXPECT_EQ(child.Parent(), nullptr);
+}
+
+// A dialog that answers the control-colour request for its own background.
+class ColouredDialog : public Dialog {
+protected:
+    std::optional<Argb> OnCtlColor(DeviceContext&, Window* control, int kind) override {
+        if (control == this && kind == CTLCOLOR_DLG) return 0xFF336699;
+        return std::nullopt;
+    }
+};
+
+TEST(WindowPainting, DialogBackgroundComesFromItsControlColourAnswer) {
+    HeadlessHost host;
+    ColouredDialog dialog;
+    ASSERT_TRUE(dialog.CreateModeless());
+    host.Pump();
+    EXPECT_EQ(dialog.BackStore()->PixelAt(5, 5), 0xFF336699u);
 }
 
 }  // namespace
