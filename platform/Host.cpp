@@ -147,6 +147,12 @@ void Host::PointerButton(MouseButton button, bool down, Point screen, std::uint3
         buttons_ &= ~bit;
     }
     if (drag_ && button == MouseButton::Left && !down) {
+        // The release point settles the window's place, whatever motion
+        // was missed on the way.
+        if (Window* dragged = drag_.Get()) {
+            Point to = dragWindowStart_ + (screen - dragPointerStart_);
+            dragged->Move(dragged->RectInParent().MovedTo(to.x, to.y), false);
+        }
         drag_ = WindowRef();
         return;
     }
