@@ -92,6 +92,15 @@ void SdlHost::EnsureNative(Window& window) {
     }
     SDL_SetWindowData(native.sdl, "platform.window", &window);
     ApplyShape(window, native);
+    ApplyIcon(native);
+}
+
+void SdlHost::ApplyIcon(Native& native) {
+    if (!native.sdl || !native.icon || native.icon->IsNull()) return;
+    if (SDL_Surface* view = ViewOf(*native.icon)) {
+        SDL_SetWindowIcon(native.sdl, view);
+        SDL_FreeSurface(view);
+    }
 }
 
 void SdlHost::DestroyNative(Window& window) {
@@ -181,12 +190,10 @@ void SdlHost::TopLevelTitleChanged(Window& window) {
 }
 
 void SdlHost::TopLevelIconChanged(Window& window, const Picture* icon) {
-    SDL_Window* sdl = NativeWindow(window);
-    if (!sdl || !icon || icon->IsEmpty()) return;
-    if (SDL_Surface* view = ViewOf(icon->Pixels())) {
-        SDL_SetWindowIcon(sdl, view);
-        SDL_FreeSurface(view);
-    }
+    if (!ready_ || !icon || icon->IsEmpty()) return;
+    Native& native = natives_[&window];
+    native.icon = icon->Pixels().Clone();
+    ApplyIcon(native);
 }
 
 void SdlHost::TopLevelRaised(Window& window) {

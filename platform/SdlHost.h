@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "platform/Bitmap.h"
 #include "platform/Host.h"
 
 struct SDL_Window;
@@ -49,7 +50,10 @@ private:
     struct Native {
         SDL_Window* sdl = nullptr;
         bool shaped = false;
+        // An icon set before the native window existed, applied when it comes.
+        std::optional<Bitmap> icon;
     };
+    void ApplyIcon(Native& native);
     void EnsureNative(Window& window);
     void DestroyNative(Window& window);
     void ApplyShape(Window& window, Native& native);

@@ -60,6 +60,10 @@ public:
 protected:
     bool OnInitDialog() override {
         SetText("Platform gallery");
+        Bitmap iconPixels(16, 16);
+        iconPixels.Clear(0xFF2F6FC0);
+        icon_ = Picture(std::move(iconPixels));
+        SetIcon(&icon_);
         SetRegion(Region::RoundRect(ClientRect(), 12, 12));
         auto* stock = CreateChild(std::make_unique<Button>(), Rect::FromXywh(16, 48, 110, 28), WS_VISIBLE, 1, "Stock");
         CreateChild(std::make_unique<PaintedButton>(), Rect::FromXywh(136, 48, 110, 28), WS_VISIBLE | BS_OWNERDRAW, 2,
@@ -159,6 +163,7 @@ private:
     ListView* list_ = nullptr;
     ScrollBar* scroll_ = nullptr;
     std::unique_ptr<ToolTip> tooltip_;
+    Picture icon_;
 };
 
 }  // namespace
