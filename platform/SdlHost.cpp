@@ -257,6 +257,12 @@ void SdlHost::HandleEvent(const SDL_Event& e) {
             if (delta != 0) PointerWheel(delta, PointerPosition(), keyFlags);
             break;
         }
+        case SDL_QUIT:
+            // An end request from outside (SIGINT, SIGTERM, the session):
+            // every top-level window is asked to close, so dialogs end as
+            // if cancelled and the program shuts down in order.
+            for (Window* top : TopLevels()) top->Post(WM_CLOSE);
+            break;
         case SDL_KEYDOWN:
             if (int key = KeyCodeOf(e.key.keysym.sym)) KeyDown(key, KeyFlagsOf(e.key.keysym.mod));
             break;
