@@ -11,6 +11,17 @@
 namespace platform {
 
 namespace {
+// Where text of size w x h lands in a layout rectangle with a format; a
+// zero extent aligns around the origin instead.
+RectF PlaceText(const RectF& layout, float w, float h, const StringFormat& format) {
+    auto place = [](float origin, float extent, float size, StringAlignment a) {
+        if (a == StringAlignment::Center) return extent > 0 ? origin + (extent - size) / 2 : origin - size / 2;
+        if (a == StringAlignment::Far) return extent > 0 ? origin + extent - size : origin - size;
+        return origin;
+    };
+    return {place(layout.x, layout.width, w, format.alignment), place(layout.y, layout.height, h, format.lineAlignment), w, h};
+}
+
 void SetSource(cairo_t* cr, Argb c) {
     cairo_set_source_rgba(cr, ArgbRed(c) / 255.0, ArgbGreen(c) / 255.0, ArgbBlue(c) / 255.0, ArgbAlpha(c) / 255.0);
 }
@@ -145,7 +156,7 @@ void Graphics::DrawString(std::string_view text, const Font& font, Argb color, c
                           const StringFormat& format) {
     if (!cr_ || text.empty() || !font.IsUsable()) return;
     TextLayout laid(cr_, text, font, layout.width, layout.height, format);
-    RectF at = MeasureString(text, font, layout, format);
+    RectF at = PlaceText(layout, laid.Width(), laid.Height(), format);
     cairo_save(cr_);
     if (layout.width > 0 && layout.height > 0) {
         cairo_rectangle(cr_, layout.x, layout.y, layout.width, layout.height);
@@ -168,18 +179,7 @@ RectF Graphics::MeasureString(std::string_view text, const Font& font, const Rec
                               const StringFormat& format) {
     if (text.empty() || !font.IsUsable()) return {layout.x, layout.y, 0, 0};
     TextLayout laid(cr_, text, font, layout.width, layout.height, format);
-    float w = laid.Width();
-    float h = laid.Height();
-    float x = layout.x;
-    float y = layout.y;
-    auto place = [](float origin, float extent, float size, StringAlignment a) {
-        if (a == StringAlignment::Center) return extent > 0 ? origin + (extent - size) / 2 : origin - size / 2;
-        if (a == StringAlignment::Far) return extent > 0 ? origin + extent - size : origin - size;
-        return origin;
-    };
-    x = place(layout.x, layout.width, w, format.alignment);
-    y = place(layout.y, layout.height, h, format.lineAlignment);
-    return {x, y, w, h};
+    return PlaceText(layout, laid.Width(), laid.Height(), format);
 }
 
 }  // namespace platform
