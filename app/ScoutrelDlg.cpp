@@ -100,15 +100,7 @@ void CScoutrelDlg::CreateLayoutCtrls()
 {
     DestroyLayoutFonts();
     DestroyLayoutCtrls();
-    CreateStandardButtons(this);
-    CreateRadioBoxButtons(this);
-    CreateCheckBoxButtons(this);
-    CreateDriftButtons(this);
-    CreateShowTextCtrls(this);
-    CreateShowImageCtrls(this);
-    CreateShowTextImageCtrls(this);
-    CreateStandardListCtrls(this);
-    CreateShowTaskListCtrls(this);
+    RunFactorySteps(this);
     BindLayoutCtrls();
 }
 

@@ -249,3 +249,16 @@ void CBasicLayoutFrame::CaptureStaticBackgrounds(platform::Window* pParent, plat
     for (auto& [id, ctrl] : mapStatics)
         if (ctrl) ctrl->CaptureBackground(dc, ctrl.get(), pParent);
 }
+
+void CBasicLayoutFrame::RunFactorySteps(platform::Window* pParent)
+{
+    CreateStandardButtons(pParent);
+    CreateRadioBoxButtons(pParent);
+    CreateCheckBoxButtons(pParent);
+    CreateDriftButtons(pParent);
+    CreateShowTextCtrls(pParent);
+    CreateShowImageCtrls(pParent);
+    CreateShowTextImageCtrls(pParent);
+    CreateStandardListCtrls(pParent);
+    CreateShowTaskListCtrls(pParent);
+}

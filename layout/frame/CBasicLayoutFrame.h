@@ -71,6 +71,9 @@ public:
     void CreateShowTextImageCtrls(platform::Window* pParent);
     void CreateStandardListCtrls(platform::Window* pParent);
     void CreateShowTaskListCtrls(platform::Window* pParent);
+    // The nine steps above in their fixed order, so windows are created
+    // grouped by class and, within a class, by ascending id.
+    void RunFactorySteps(platform::Window* pParent);
 
     // --- Lookups ----------------------------------------------------------
     // The control of that id in its own family, or null.

@@ -32,15 +32,7 @@ public:
     {
         DestroyLayoutFonts();
         DestroyLayoutCtrls();
-        CreateStandardButtons(this);
-        CreateRadioBoxButtons(this);
-        CreateCheckBoxButtons(this);
-        CreateDriftButtons(this);
-        CreateShowTextCtrls(this);
-        CreateShowImageCtrls(this);
-        CreateShowTextImageCtrls(this);
-        CreateStandardListCtrls(this);
-        CreateShowTaskListCtrls(this);
+        RunFactorySteps(this);
     }
     bool OnInitDialog() override
     {
