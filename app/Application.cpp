@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <utility>
 
 #include "app/ConfigFiles.h"
 #include "app/DisplayCheck.h"
@@ -20,6 +21,7 @@ constexpr const char* kApplicationName = "Scoutrel";
 }  // namespace
 
 CScoutrelApp::CScoutrelApp() = default;
+CScoutrelApp::CScoutrelApp(ApplicationServices services) : m_services(std::move(services)) {}
 CScoutrelApp::~CScoutrelApp() = default;
 
 BOOL CScoutrelApp::InitInstance()
@@ -43,13 +45,21 @@ BOOL CScoutrelApp::InitInstance()
 
     if (!CreateConfigFiles()) {
         const std::string text(GetConfigErrorMessage(GetLanguageIndex()));
-        host.ShowMessageBox(nullptr, kApplicationName, text);
+        if (m_services.showMessage) {
+            m_services.showMessage(kApplicationName, text);
+        } else {
+            host.ShowMessageBox(nullptr, kApplicationName, text);
+        }
         m_nExitCode = 1;
         return FALSE;
     }
 
-    StartSearchEngine(DeviceRegistry::Instance());
-    m_bEngineStarted = true;
+    if (m_services.startEngine) {
+        m_services.startEngine();
+    } else {
+        StartSearchEngine(DeviceRegistry::Instance());
+        m_bEngineStarted = true;
+    }
 
     CScoutrelDlg dialog;
     // The listener thread only hands the request on; the window handles it
