@@ -24,50 +24,19 @@ if [ "${1:-}" != "--inside" ]; then
 fi
 
 bin=$2
-device_pids=()
-xvfb_pid=
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null
-        for _ in $(seq 30); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$program_pid" 2>/dev/null
-        wait "$program_pid" 2>/dev/null
-    fi
-    for pid in "${device_pids[@]}"; do kill "$pid" 2>/dev/null; done
-    for pid in "${device_pids[@]}"; do wait "$pid" 2>/dev/null; done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
+# shellcheck source=../tests/lab/lab-window-session.sh
+source "$here/tests/lab/lab-window-session.sh"
+trap lab_session_cleanup EXIT
 
 # Three devices, each with a host name and product of its own.
-products=(R1 R2 S1)
-for i in 1 2 3; do
-    "$netlab" exec "$i" "$bin/scoutrel-devsim" --host "travelbox-$i" --product "${products[$i-1]}" \
-        --id "5ca1ab1e-0000-4000-8000-00000000000$i" --ready-file "$LAB_DIR/device-$i.ready" \
-        >"$LAB_DIR/device-$i.log" 2>&1 &
-    device_pids+=($!)
-done
-for _ in $(seq 50); do
-    [ -f "$LAB_DIR/device-1.ready" ] && [ -f "$LAB_DIR/device-2.ready" ] && [ -f "$LAB_DIR/device-3.ready" ] && break
-    sleep 0.1
-done
+lab_start_devices R1 R2 S1
 
 # The user's display, when one can be opened; else a private one.
 headless=1
 if [ -n "${DISPLAY:-}" ] && "$bin/scoutrel-screenshot" /dev/null >/dev/null 2>&1; then
     headless=0
 else
-    for n in $(seq 90 120); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    export DISPLAY=":$n"
-    Xvfb "$DISPLAY" -screen 0 640x400x24 -nolisten tcp >"$LAB_DIR/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        "$bin/scoutrel-screenshot" /dev/null >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    lab_start_private_xvfb 90 120
 fi
 
 # The program's configuration folder lives in the lab's scratch folder.

@@ -21,38 +21,12 @@ fail() {
     exit 1
 }
 
-device_pids=()
-xvfb_pid=
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null
-        for _ in $(seq 30); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$program_pid" 2>/dev/null
-    fi
-    for pid in "${device_pids[@]}"; do kill "$pid" 2>/dev/null; done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-}
-trap cleanup EXIT
+# shellcheck source=../lab/lab-window-session.sh
+source "$here/tests/lab/lab-window-session.sh"
+trap lab_session_cleanup EXIT
 
-for i in 1 2 3; do
-    "$netlab" exec "$i" "$bin/scoutrel-devsim" --host "travelbox-$i" --id "5ca1ab1e-0000-4000-8000-00000000000$i" \
-        --ready-file "$LAB_DIR/device-$i.ready" >"$LAB_DIR/device-$i.log" 2>&1 &
-    device_pids+=($!)
-done
-for _ in $(seq 50); do
-    [ -f "$LAB_DIR/device-1.ready" ] && [ -f "$LAB_DIR/device-2.ready" ] && [ -f "$LAB_DIR/device-3.ready" ] && break
-    sleep 0.1
-done
-
-for n in $(seq 130 170); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-done
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 640x400x24 -nolisten tcp >"$LAB_DIR/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do "$bin/scoutrel-screenshot" /dev/null 2>/dev/null && break; sleep 0.1; done
+lab_start_devices
+lab_start_private_xvfb 130 170
 
 # Recording stand-ins for the desktop tools.
 stubs="$LAB_DIR/stubs"
